@@ -1,0 +1,15 @@
+# Runs the artwork generator into OUT and compares its files with RESOURCES.
+file(REMOVE_RECURSE "${OUT}")
+file(MAKE_DIRECTORY "${OUT}")
+execute_process(COMMAND "${MAKE_ART}" "${OUT}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "make_art failed: ${rc}")
+endif()
+foreach(f letters.bmp tavolk.ico)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/${f}" "${RESOURCES}/${f}"
+    RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    message(FATAL_ERROR "${f} differs from what the generator makes")
+  endif()
+endforeach()
+message(STATUS "letters.bmp and tavolk.ico match the generator")
