@@ -1,21 +1,9 @@
-#include <cstring>
-
+#include "platform/little_endian.h"
 #include "platform/resources.h"
 
 namespace platform {
 
-namespace {
-
-std::uint32_t Le32(Bytes b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 |
-           static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t Le16(Bytes b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Bitmap Bitmap::FromBmp(Bytes b) {
     constexpr std::size_t kFileHeader = 14;

@@ -1,17 +1,9 @@
+#include "platform/little_endian.h"
 #include "platform/resources.h"
 
 namespace platform {
 
 namespace {
-
-std::uint32_t Le32(Bytes b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 |
-           static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t Le16(Bytes b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
 
 // One entry: a bitmap header, a palette for 8-bit pictures, the colour rows
 // bottom-up, then a one-bit mask (1 = see-through), also bottom-up.

@@ -94,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, GreetingTest,
     ::testing::Values(GreetingCase{4, 120, "LETS/HAVE/SOME/FUN./", 15},
                       GreetingCase{5, 96, "THESE/WORDS/MAYBE/BEING/EASY./", 24},
-                      GreetingCase{6, 80, "CRAFTY/PEOPLE/LIKING/TAVOLK/PUZZLE/WORDS./", 35}));
+                      GreetingCase{6, 80, "CRAFTY/PEOPLE/LIKING/TAVOLK/PUZZLE/WORDS./", 35}),
+    [](const auto& info) { return "Size" + std::to_string(info.param.size); });
 
 TEST_F(GameTest, ResetParksEveryButtonThenPlacesTheBoardThenInvalidates) {
     CTavolkDlg& d = Open(4);

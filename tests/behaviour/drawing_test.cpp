@@ -46,13 +46,16 @@ TEST_P(TileFaceTest, TileShowsItsLetterCellScaledInsideAOnePixelRim) {
 
 INSTANTIATE_TEST_SUITE_P(
     Letters, TileFaceTest,
-    ::testing::Values(FaceCase{4, 1050, "1 1 118 118 from 748 0 68 68"},   // L
-                      FaceCase{4, 1068, "1 1 118 118 from 340 0 68 68"},   // FUN: F
-                      FaceCase{5, 1050, "1 1 94 94 from 1292 0 68 68"},    // T
-                      FaceCase{5, 1077, "1 1 94 94 from 1632 0 68 68"},    // EASY: Y
-                      FaceCase{6, 1062, "1 1 78 78 from 748 0 68 68"},     // LIKING: L
-                      FaceCase{6, 1076, "1 1 78 78 from 1700 0 68 68"},    // PUZZLE: Z
-                      FaceCase{6, 1084, "1 1 78 78 from 1224 0 68 68"}));  // WORDS: S
+    ::testing::Values(FaceCase{4, 1050, "1 1 118 118 from 748 0 68 68"},  // L
+                      FaceCase{4, 1068, "1 1 118 118 from 340 0 68 68"},  // FUN: F
+                      FaceCase{5, 1050, "1 1 94 94 from 1292 0 68 68"},   // T
+                      FaceCase{5, 1077, "1 1 94 94 from 1632 0 68 68"},   // EASY: Y
+                      FaceCase{6, 1062, "1 1 78 78 from 748 0 68 68"},    // LIKING: L
+                      FaceCase{6, 1076, "1 1 78 78 from 1700 0 68 68"},   // PUZZLE: Z
+                      FaceCase{6, 1084, "1 1 78 78 from 1224 0 68 68"}),  // WORDS: S
+    [](const auto& info) {
+        return "Size" + std::to_string(info.param.size) + "Tile" + std::to_string(info.param.id);
+    });
 
 TEST_F(DrawingTest, FacesFollowTheRecordsLetter) {
     CTavolkDlg& d = Open(4);

@@ -31,7 +31,14 @@ INSTANTIATE_TEST_SUITE_P(Values, SizeClampTest,
                                            ClampCase{-3, 4}, ClampCase{0, 4}, ClampCase{3, 4},
                                            ClampCase{4, 4}, ClampCase{5, 5}, ClampCase{6, 6},
                                            ClampCase{7, 6}, ClampCase{9, 6}, ClampCase{100, 6},
-                                           ClampCase{INT_MAX, 6}));
+                                           ClampCase{INT_MAX, 6}),
+                         [](const auto& info) {
+                             const auto& v = info.param.stored;
+                             if (!v)
+                                 return std::string("Absent");
+                             return (*v < 0 ? "Minus" : "Plus") +
+                                    std::to_string(*v < 0 ? -static_cast<long long>(*v) : *v);
+                         });
 
 struct PlacementCase {
     int width, height, left, top;
@@ -49,13 +56,15 @@ TEST_P(PlacementTest, WindowSitsRightOfCentreAndCentredVertically) {
     EXPECT_EQ(window->GetClientRect(), (platform::Rect{0, 0, 480, 480}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest,
-                         ::testing::Values(PlacementCase{1024, 768, 294, 114},
-                                           PlacementCase{1366, 768, 465, 114},
-                                           PlacementCase{1920, 1080, 742, 270},
-                                           // A tiny screen puts the window partly off it.
-                                           PlacementCase{400, 500, -18, -20},
-                                           PlacementCase{435, 539, -1, -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Screens, PlacementTest,
+    ::testing::Values(PlacementCase{1024, 768, 294, 114}, PlacementCase{1366, 768, 465, 114},
+                      PlacementCase{1920, 1080, 742, 270},
+                      // A tiny screen puts the window partly off it.
+                      PlacementCase{400, 500, -18, -20}, PlacementCase{435, 539, -1, -1}),
+    [](const auto& info) {
+        return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+    });
 
 TEST_F(GameTest, InitialisationLoadsEverythingBeforeLayingOutTheBoard) {
     CTavolkDlg& d = Open(4);

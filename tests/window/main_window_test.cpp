@@ -117,7 +117,8 @@ TEST_P(SizeTest, TilesShowTheirLetterCellsReplicatedOnBlack) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, SizeTest, ::testing::Values(4, 5, 6));
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeTest, ::testing::Values(4, 5, 6),
+                         [](const auto& info) { return "Size" + std::to_string(info.param); });
 
 TEST_F(WindowTest, ClientAreaAroundTheBoardIsBlackWhenTheWindowGrows) {
     StoreSize(5);
