@@ -34,48 +34,49 @@ DialogTemplate MainDialog() {
     return t;
 }
 
-DialogTemplate SizeDialog() {
+// A small fixed-size modal dialog in the usual dialog font.
+DialogTemplate ModalDialog(int id, std::u16string caption, int cx, int cy,
+                           std::vector<ControlTemplate> controls) {
     DialogTemplate t;
-    t.id = IDD_SIZE_DIALOG;
-    t.caption = u"Tavolk Puzzle Size";
+    t.id = id;
+    t.caption = std::move(caption);
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-    t.cx = 119;
-    t.cy = 108;
+    t.cx = cx;
+    t.cy = cy;
     t.fontName = u"MS Shell Dlg";
     t.fontPointSize = 8;
-    const std::uint32_t child = WS_CHILD | WS_VISIBLE;
-    t.controls = {
-        {IDOK, ControlKind::DefPushButton, u"OK", child | WS_TABSTOP, 7, 87, 50, 14, 0},
-        {IDCANCEL, ControlKind::PushButton, u"Cancel", child | WS_TABSTOP, 61, 87, 50, 14, 0},
-        {IDC_SIZE4, ControlKind::AutoRadioButton, u"4 x 4", child | WS_GROUP | WS_TABSTOP, 43, 30,
-         32, 10, 0},
-        {IDC_SIZE5, ControlKind::AutoRadioButton, u"5 x 5", child, 43, 46, 32, 10, 0},
-        {IDC_SIZE6, ControlKind::AutoRadioButton, u"6 x 6", child, 43, 62, 32, 10, 0},
-        {-1, ControlKind::GroupBox, u"Puzzle Size", child, 31, 18, 54, 60, 0},
-    };
+    t.controls = std::move(controls);
     return t;
 }
 
+constexpr std::uint32_t kChild = WS_CHILD | WS_VISIBLE;
+
+DialogTemplate SizeDialog() {
+    return ModalDialog(
+        IDD_SIZE_DIALOG, u"Tavolk Puzzle Size", 119, 108,
+        {
+            {IDOK, ControlKind::DefPushButton, u"OK", kChild | WS_TABSTOP, 7, 87, 50, 14, 0},
+            {IDCANCEL, ControlKind::PushButton, u"Cancel", kChild | WS_TABSTOP, 61, 87, 50, 14, 0},
+            {IDC_SIZE4, ControlKind::AutoRadioButton, u"4 x 4", kChild | WS_GROUP | WS_TABSTOP, 43,
+             30, 32, 10, 0},
+            {IDC_SIZE5, ControlKind::AutoRadioButton, u"5 x 5", kChild, 43, 46, 32, 10, 0},
+            {IDC_SIZE6, ControlKind::AutoRadioButton, u"6 x 6", kChild, 43, 62, 32, 10, 0},
+            {-1, ControlKind::GroupBox, u"Puzzle Size", kChild, 31, 18, 54, 60, 0},
+        });
+}
+
 DialogTemplate AboutDialog() {
-    DialogTemplate t;
-    t.id = IDD_ABOUTBOX;
-    t.caption = u"About Tavolk";
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-    t.cx = 170;
-    t.cy = 62;
-    t.fontName = u"MS Shell Dlg";
-    t.fontPointSize = 8;
-    const std::uint32_t child = WS_CHILD | WS_VISIBLE;
-    t.controls = {
-        {-1, ControlKind::StaticIcon, u"", child, 14, 14, 20, 20, IDR_MAINFRAME},
-        {-1, ControlKind::Static, u"Tavolk, Version 1.0", child | WS_GROUP, 42, 14, 114, 8, 0},
-        {-1, ControlKind::Static, u"Copyright (C) 2026 Quenmore. All rights reserved.",
-         child | WS_GROUP, 42, 26, 114, 8, 0},
-        {IDOK, ControlKind::DefPushButton, u"OK", child | WS_GROUP | WS_TABSTOP, 113, 41, 50, 14,
-         0},
-        {-1, ControlKind::Static, u"Made by Quenmore", child | WS_GROUP, 27, 38, 84, 8, 0},
-    };
-    return t;
+    return ModalDialog(
+        IDD_ABOUTBOX, u"About Tavolk", 170, 62,
+        {
+            {-1, ControlKind::StaticIcon, u"", kChild, 14, 14, 20, 20, IDR_MAINFRAME},
+            {-1, ControlKind::Static, u"Tavolk, Version 1.0", kChild | WS_GROUP, 42, 14, 114, 8, 0},
+            {-1, ControlKind::Static, u"Copyright (C) 2026 Quenmore. All rights reserved.",
+             kChild | WS_GROUP, 42, 26, 114, 8, 0},
+            {IDOK, ControlKind::DefPushButton, u"OK", kChild | WS_GROUP | WS_TABSTOP, 113, 41, 50,
+             14, 0},
+            {-1, ControlKind::Static, u"Made by Quenmore", kChild | WS_GROUP, 27, 38, 84, 8, 0},
+        });
 }
 
 MenuTemplate MainMenu() {
