@@ -175,7 +175,8 @@ TEST_F(WindowTest, GarbageProfileOpensTheSmallestBoard) {
     StoreSize(6);
     QFile file(ProfileFile());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("\x01\xff[Tav\nsize==\x00\x7f@Variant(\\0\\0)\n[\n", 40);
+    static const char garbage[] = "\x01\xff[Tav\nsize==\x00\x7f@Variant(\\0\\0)\n[\n";
+    file.write(garbage, sizeof garbage - 1);
     file.close();
     Open();
     EXPECT_EQ(dlg->m_nSize, 4);
