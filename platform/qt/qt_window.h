@@ -3,9 +3,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
 #include <QMenuBar>
-#include <QPointer>
 #include <QWidget>
 #include <map>
 #include <vector>
